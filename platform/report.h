@@ -133,6 +133,9 @@ public:
     int addGroup(const QString &expression);
     QStringList groups() const { return m_groups; }
 
+    // Bands of one kind (and group) print one after the other in the order
+    // they were added: a header with a spacer under it, a footer of two
+    // lines that may part at a page break.
     Band *addBand(BandKind kind, double height, int group = -1);
     const std::vector<std::unique_ptr<Band>> &bands() const { return m_bands; }
     Band *band(BandKind kind, int group = -1) const;
@@ -230,7 +233,9 @@ public:
     // The bands of a kind (and name, when given) over all pages.
     QVector<const PlacedBand *> find(BandKind kind, const QString &name = {}) const;
 
-    // Paints one page onto a painter whose device has the page's size.
+    // Paints one page onto a painter whose device has the page's size. A
+    // number wider than its cell is printed smaller; a wider text is cut
+    // with an ellipsis.
     void paintPage(QPainter &painter, int page) const;
     // Writes every page to a PDF file; false with the reason on failure.
     bool savePdf(const QString &fileName, QString *error = nullptr) const;
