@@ -7,10 +7,7 @@
 #include "modal.h"
 #include "program.h"
 #include "versioncheck.h"
-#if __has_include("Unit18.h")
 #include "Unit18.h"
-#define TABEL_HAS_REPORTS 1
-#endif
 
 #include <QAction>
 #include <QCheckBox>
@@ -119,10 +116,8 @@ void TForm23::applyRights(Role role)
             w->setEnabled(false);
     };
     auto disableReports = [] {
-#ifdef TABEL_HAS_REPORTS
         for (QWidget *w : std::initializer_list<QWidget *>{Form18->Button1, Form18->Button2, Form18->Button4, Form18->Button6})
             w->setEnabled(false);
-#endif
     };
     switch (role) {
     case Role::PayrollOffice:
@@ -139,10 +134,8 @@ void TForm23::applyRights(Role role)
         disable(std::initializer_list<QWidget *>{f->Button1, f->Button2, f->Button3});
         f->N2->menuAction()->setEnabled(false);
         disableReports();
-#ifdef TABEL_HAS_REPORTS
         Form18->RadioGroup1->setItemIndex(1);
         Form18->RadioGroup1->setEnabled(false);
-#endif
         break;
     case Role::FullAccess:
     case Role::None:

@@ -32,9 +32,11 @@ public Q_SLOTS:
     void Button2Click();
     void Timer1Timer();
 
+    // Esc and the close box cancel the login.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent *event) override;
-    void reject() override;
 
 private:
     void applyRights(Role role);

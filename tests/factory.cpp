@@ -49,7 +49,7 @@ int Factory::position(const Position &p)
 {
     return insert(QStringLiteral("insert into accounts_dep.smena(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, "
                                  "time, vvod, ok, prize, id_doc, id_doc_item, f_gds_qty_use, id_gds_use, id_cons_use) "
-                                 "values(%1, %2, %3, %4, %5, %6, to_date('%7', 'DD.MM.YYYY'), %8, %9, %10, now(), %11, "
+                                 "values(%1, %2, %3, %4, %5, %6, to_date('%7', 'DD.MM.YYYY'), %8, %9, %10, current_date, %11, "
                                  "0, 0, 0, 0, 0, 0)")
                       .arg(p.worker)
                       .arg(p.product)
