@@ -181,8 +181,11 @@ CREATE TABLE accounts_dep.smena (
 -- period report (a date range).
 CREATE INDEX smena_data_smena_idx ON accounts_dep.smena (data, smena);
 -- One worker's positions of a day (hours-sheet upkeep) or of a month
--- (timesheets, average piecework price).
-CREATE INDEX smena_w_id_data_idx ON accounts_dep.smena (w_id, data);
+-- (timesheets, average piecework price). The timesheets sum hours and
+-- amounts per worker in sub-selects; with these columns in the index they
+-- never touch the table.
+CREATE INDEX smena_w_id_data_idx ON accounts_dep.smena (w_id, data)
+    INCLUDE ("time", kol_vo, brak, cena);
 -- Positions of a product (product delete and its checks).
 CREATE INDEX smena_i_id_data_idx ON accounts_dep.smena (i_id, data);
 
@@ -226,9 +229,16 @@ CREATE TABLE accounts_dep.fatigue (
     i_holiday integer NOT NULL DEFAULT 0,
     i_night   integer NOT NULL DEFAULT 0
 );
-CREATE INDEX fatigue_d_date_idx ON accounts_dep.fatigue (d_date, id_o);
-CREATE INDEX fatigue_id_p_d_date_idx ON accounts_dep.fatigue (id_p, d_date);
-CREATE INDEX fatigue_id_nom_idx ON accounts_dep.fatigue (id_nom);
+-- The timesheets and reports add these records up in sub-selects, once per
+-- row of their result: by period and kind (totals, the day's list), by
+-- worker and period (with kind, night flag and group as filters) and by group,
+-- kind and period. The amounts are in the indexes, so the sums are read from
+-- them alone.
+CREATE INDEX fatigue_d_date_idx ON accounts_dep.fatigue (d_date, id_o) INCLUDE (cnt, price);
+CREATE INDEX fatigue_id_p_d_date_idx ON accounts_dep.fatigue (id_p, d_date)
+    INCLUDE (id_o, i_night, id_nom, cnt, price);
+CREATE INDEX fatigue_id_nom_idx ON accounts_dep.fatigue (id_nom, id_o, d_date) INCLUDE (cnt, price);
+-- The month's average piecework records (price recalculation).
 CREATE INDEX fatigue_i_year_mnth_idx ON accounts_dep.fatigue (i_year, i_mnth);
 
 -- Build stamp of the newest program build that has run, and the decimal
