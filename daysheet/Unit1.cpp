@@ -1,6 +1,9 @@
 #include "Unit1.h"
+#include "Unit11.h"
+#include "Unit5.h"
 #include "Unit6.h"
 #include "Unit23.h"
+#include "Unit18.h"
 #include "dataset.h"
 #include "dbgrid.h"
 #include "hourssheet.h"
@@ -85,8 +88,6 @@ TForm1::TForm1(QWidget *parent) : QDialog(parent)
     // Windows that this build does not have yet stay visible but disabled.
     for (QAction *a : {N3, N4, N6, N8, N9, N13, N17, N23, N20, N22, N18, N19})
         a->setEnabled(false);
-    N1->setEnabled(false);
-    N10->setEnabled(false);
 
     RadioButton1 = new QRadioButton(QStringLiteral("Смена №1"), this);
     RadioButton2 = new QRadioButton(QStringLiteral("Смена №2"), this);
@@ -123,13 +124,13 @@ TForm1::TForm1(QWidget *parent) : QDialog(parent)
         {QStringLiteral("vid"), QStringLiteral("Операция"), 155},
         {QStringLiteral("nmn"), QStringLiteral("Вид"), 157},
         {QStringLiteral("color"), QStringLiteral("Цвет"), 64, Qt::AlignCenter},
-        {QStringLiteral("time"), QStringLiteral("Часы"), 64},
-        {QStringLiteral("kol_vo"), QStringLiteral("Кол-во"), 57},
-        {QStringLiteral("brak"), QStringLiteral("Брак"), 49},
-        {QStringLiteral("summa"), QStringLiteral("Итого (р.)"), 78},
+        {QStringLiteral("time"), QStringLiteral("Часы"), 64, Qt::AlignRight | Qt::AlignVCenter},
+        {QStringLiteral("kol_vo"), QStringLiteral("Кол-во"), 57, Qt::AlignRight | Qt::AlignVCenter},
+        {QStringLiteral("brak"), QStringLiteral("Брак"), 49, Qt::AlignRight | Qt::AlignVCenter},
+        {QStringLiteral("summa"), QStringLiteral("Итого (р.)"), 78, Qt::AlignRight | Qt::AlignVCenter},
         {QStringLiteral("prize"), QStringLiteral("Премия (%)"), 64, Qt::AlignLeft | Qt::AlignVCenter, false},
         {QStringLiteral("ok"), QStringLiteral("OK"), 37, Qt::AlignCenter},
-        {QStringLiteral("vvod"), QStringLiteral("Заведен"), 72, Qt::AlignCenter},
+        {QStringLiteral("vvod"), QStringLiteral("Заведен"), 84, Qt::AlignCenter}, // a whole date
     });
     // The approval column: approved in green, the rest in red, both bold.
     DBGrid2->setCellStyle([](const Dataset &ds, int row, const QString &field, int role) -> QVariant {
@@ -378,15 +379,31 @@ void TForm1::DBGrid2DblClick()
 void TForm1::Button1Click()
 {
     CurrentShiftQuery = &listOfShift();
+    Form11->OpenNew(DateT->date());
+    showChild(Form11);
 }
 
 void TForm1::Button2Click()
 {
     CurrentShiftQuery = &listOfShift();
+    Dataset &list = *CurrentShiftQuery;
+    const int row = list.recNo();
+    if (list.isEmpty())
+        return;
+    Form11->OpenChange(list);
+    showChild(Form11);
+    list.setRecNo(row);
 }
 
 void TForm1::N21Click()
 {
+    CurrentShiftQuery = &listOfShift();
+    Dataset &list = *CurrentShiftQuery;
+    if (list.isEmpty())
+        return; // nothing to copy
+    Form11->OpenCopy(list);
+    showChild(Form11);
+    Form11->DialogMode = 0;
 }
 
 void TForm1::Button3Click()
@@ -433,8 +450,13 @@ void TForm1::Timer1Timer()
 
 void TForm1::N1Click()
 {
+    Form5->OpenList();
+    showChild(Form5);
+    DataModule6->Workers.close();
 }
 
 void TForm1::N10Click()
 {
+    Form18->showForDate(today());
+    FormActivate();
 }
