@@ -195,10 +195,10 @@ double MemoryApplication::fittingWidth(const QString &text, bool bold)
 
 bool MemoryApplication::looksLikeNumber(const QString &text)
 {
-    // A plain decimal that reads back as the same text: "12", "-3.5",
-    // "0,25". "007" or "1e5" stay texts, as do numbers of more than 15
-    // digits, which a spreadsheet cannot hold exactly.
-    static const QRegularExpression re(QStringLiteral("^-?(0|[1-9][0-9]*)([.,][0-9]*[1-9])?$"));
+    // A plain decimal: "12", "-3.5", "0,25", "12.50". Codes with leading
+    // zeros ("007"), exponents and numbers of more than 15 digits, which a
+    // spreadsheet cannot hold exactly, stay texts.
+    static const QRegularExpression re(QStringLiteral("^-?(0|[1-9][0-9]*)([.,][0-9]+)?$"));
     if (!re.match(text).hasMatch())
         return false;
     int digits = 0;

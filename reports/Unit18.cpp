@@ -126,7 +126,7 @@ int TForm18::showForDate(const QDate &today)
 
 void TForm18::runReport(int kind)
 {
-    const PeriodReports::Report r = PeriodReports::report(PeriodReports::Kind(kind));
+    const PeriodReports::ReportRun r = PeriodReports::report(PeriodReports::Kind(kind));
     struct Closer {
         Dataset *query;
         ~Closer() { query->close(); }

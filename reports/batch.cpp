@@ -155,7 +155,7 @@ int runReportBatch(const QStringList &arguments, const BatchConnector &connect)
             throw Failure{QStringLiteral("Подключение к БД отсутсвует!!!\n") + why, 1};
 
         if (command == QLatin1String("report")) {
-            const PeriodReports::Report r = PeriodReports::report(kind);
+            const PeriodReports::ReportRun r = PeriodReports::report(kind);
             struct Closer {
                 Dataset *query;
                 ~Closer() { query->close(); }

@@ -31,7 +31,7 @@ struct Closer
 
 } // namespace
 
-Report report(Kind kind)
+ReportRun report(Kind kind)
 {
     switch (kind) {
     case Kind::Workers:
@@ -75,7 +75,7 @@ QString title(const QString &prefix, const QDate &from, const QDate &to)
     return prefix + from.toString(form) + QStringLiteral(" по ") + to.toString(form);
 }
 
-void prepare(const Report &r, const QDate &from, const QDate &to, int productKind)
+void prepare(const ReportRun &r, const QDate &from, const QDate &to, int productKind)
 {
     r.query->close();
     setPeriod(*r.query, r.dateParameters, from, to);

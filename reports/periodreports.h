@@ -19,14 +19,14 @@ enum ProductKind { AllProducts = 0, FinishedProducts = 1, Blanks = 2 };
 
 // The layout of a report (created when the program has not yet created
 // it), its query, the number of its date parameters and its title prefix.
-struct Report
+struct ReportRun
 {
     ReportForm *form;
     Dataset *query;
     int dateParameters;
     QString titlePrefix;
 };
-Report report(Kind kind);
+ReportRun report(Kind kind);
 
 // Odd date parameters (data1, data3, ...) get the first day of the period,
 // even ones its end, which is not included.
@@ -39,7 +39,7 @@ QString title(const QString &prefix, const QDate &from, const QDate &to);
 // Closes the report's query, sets its dates and filter, opens it, writes the
 // title and prepares the pages. The query stays open for the preview; the
 // caller closes it. Throws DbError when the query cannot be opened.
-void prepare(const Report &report, const QDate &from, const QDate &to, int productKind);
+void prepare(const ReportRun &report, const QDate &from, const QDate &to, int productKind);
 
 // The product summary export's query.
 QString productExportSql();
