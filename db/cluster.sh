@@ -205,8 +205,11 @@ CREATE DATABASE :"db" OWNER sys TEMPLATE template0 ENCODING 'UTF8';
 EOF
     local f
     for f in "$@"; do
-        [[ -r "$f" ]] || die "cannot read $f"
-        app_psql -d "$db" -f "$f" || die "loading $(basename "$f") into $db failed"
+        if [[ ! -r "$f" ]] || ! app_psql -d "$db" -f "$f"; then
+            # Leave no half-loaded database behind.
+            su_psql -d postgres -v db="$db" <<<'DROP DATABASE IF EXISTS :"db" WITH (FORCE);' || true
+            die "loading $(basename "$f") into $db failed"
+        fi
     done
 }
 
