@@ -47,7 +47,6 @@ TForm2::TForm2(QWidget *parent)
         box->setMaxVisibleItems(10);
         box->setMinimumWidth(320);
         box->setFocusPolicy(Qt::StrongFocus); // the wheel steps only the list that has the focus
-        box->installEventFilter(this);
     }
 
     Button1 = new QPushButton(QStringLiteral("Записать"), this);
@@ -63,6 +62,11 @@ TForm2::TForm2(QWidget *parent)
     layout->addWidget(GroupBox1);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The wheel anywhere in the dialog, over a list or not, goes to the
+    // dialog's own handling.
+    for (QWidget *w : findChildren<QWidget *>())
+        w->installEventFilter(this);
 
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
