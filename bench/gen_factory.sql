@@ -14,6 +14,10 @@
 -- end from their own definitions.
 
 SET client_min_messages = warning;
+-- The private clusters commit asynchronously; this load must be on disk
+-- before the final VACUUM, which can only mark pages all-visible (for the
+-- index-only sums) once the commit is flushed.
+SET synchronous_commit = on;
 SET work_mem = '64MB';
 SET maintenance_work_mem = '256MB';
 \timing off
