@@ -123,6 +123,9 @@ TForm11::TForm11(QWidget *parent) : QDialog(parent)
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::ClickFocus); // shown, copied, never typed: not on the Tab road
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QPalette shade = e->palette();
+        shade.setColor(QPalette::Base, shade.color(QPalette::Window));
+        e->setPalette(shade);
         e->setMaximumWidth(110);
     }
 
