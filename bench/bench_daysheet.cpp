@@ -5,14 +5,14 @@
 #include "connection.h"
 #include "dataset.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <cstdio>
 #include <libpq-fe.h>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const Bench::Target target = Bench::targetFromArguments(QCoreApplication::arguments().mid(1));
     QString error;
     if (!Connection::openMainConnection(target.database, target.server, &error)) {
@@ -27,23 +27,22 @@ int main(int argc, char **argv)
     std::printf("positions in the database: %d; busiest date: %s\n", positions, qPrintable(busy.toString(Qt::ISODate)));
 
     TDataModule6 dm;
-    const int runs = 30;
+    const int runs = 51;
     double programTotal = 0, rawTotal = 0;
     std::printf("%-8s %6s %12s %12s %7s\n", "list", "rows", "program ms", "libpq ms", "ratio");
     for (int shift = 1; shift <= 4; ++shift) {
         Dataset &list = dm.shiftList(shift);
         list.setParam(QStringLiteral("data"), busy);
         list.setParam(QStringLiteral("ok"), QStringLiteral("ta"));
-        const double program = Bench::medianMs(runs, [&] {
-            list.close();
-            list.open();
-        });
         QStringList names;
         const QString sql = Bench::positional(shiftListSql(shift), &names);
-        int rows = 0;
-        const double direct = Bench::medianMs(runs, [&] {
-            rows = Bench::rawQuery(raw, sql, {busy.toString(Qt::ISODate), QStringLiteral("ta")});
-        });
+        const auto [program, direct] = Bench::medianPairMs(
+            runs,
+            [&] {
+                list.close();
+                list.open();
+            },
+            [&] { Bench::rawQuery(raw, sql, {busy.toString(Qt::ISODate), QStringLiteral("ta")}); });
         std::printf("Smena%-3d %6d %12.2f %12.2f %7.2f\n", shift, list.recordCount(), program, direct, program / direct);
         programTotal += program;
         rawTotal += direct;

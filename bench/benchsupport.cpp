@@ -74,12 +74,13 @@ int rawQuery(pg_conn *conn, const QString &sql, const QStringList &params)
     }
     const int rows = PQntuples(res);
     const int cols = PQnfields(res);
-    std::size_t bytes = 0;
+    // Touch every value once, as the least any client must do.
+    volatile std::size_t bytes = 0;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
-            bytes += QString::fromUtf8(PQgetvalue(res, r, c), PQgetlength(res, r, c)).size();
+            bytes = bytes + std::size_t(PQgetlength(res, r, c)) + std::size_t(*PQgetvalue(res, r, c));
     PQclear(res);
-    return rows + int(bytes & 0);
+    return rows;
 }
 
 double medianMs(int runs, const std::function<void()> &action)
@@ -94,6 +95,26 @@ double medianMs(int runs, const std::function<void()> &action)
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+std::pair<double, double> medianPairMs(int runs, const std::function<void()> &first,
+                                       const std::function<void()> &second)
+{
+    first();
+    second();
+    std::vector<double> a, b;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        first();
+        a.push_back(t.nsecsElapsed() / 1e6);
+        t.restart();
+        second();
+        b.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return {a[a.size() / 2], b[b.size() / 2]};
 }
 
 double peakMemoryMiB()

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <chrono>
 #include <functional>
+#include <utility>
 
 struct pg_conn;
 
@@ -22,7 +23,7 @@ Target targetFromArguments(const QStringList &arguments); // exits with usage on
 pg_conn *rawConnection(const Target &target);
 
 // Runs a statement with text parameters ($1, $2, ...) through libpq and
-// reads every value of every row; returns the number of rows.
+// touches every value of every row once; returns the number of rows.
 int rawQuery(pg_conn *conn, const QString &sql, const QStringList &params = {});
 
 // Named :parameters turned into $1.. for libpq, in order of first use.
@@ -30,6 +31,11 @@ QString positional(const QString &sql, QStringList *names);
 
 // Median milliseconds of `runs` runs of the action (after one warm-up run).
 double medianMs(int runs, const std::function<void()> &action);
+
+// Median milliseconds of two actions run in turns, so that a busy machine
+// weighs on both alike.
+std::pair<double, double> medianPairMs(int runs, const std::function<void()> &first,
+                                       const std::function<void()> &second);
 
 // Peak resident memory of this process so far, in MiB.
 double peakMemoryMiB();

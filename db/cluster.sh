@@ -114,7 +114,10 @@ prepare_dir() {
 }
 
 init_cluster() {
+    # Names are sorted the Russian way (Ё after Е), as the factory's own
+    # server does; everything else keeps the neutral C.UTF-8 locale.
     as_owner "$PGBIN/initdb" -D "$DATA" -U postgres -E UTF8 --locale=C.UTF-8 \
+        --locale-provider=icu --icu-locale=ru-RU \
         --auth-local=trust --auth-host=reject --no-instructions >/dev/null \
         || die "initdb failed in $DATA"
     # Only the socket: the superuser without a password, everybody else

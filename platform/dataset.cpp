@@ -1,10 +1,13 @@
 #include "dataset.h"
 #include "dberror.h"
+#include "sqltext.h"
 
+#include <QDate>
+#include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include <libpq-fe.h>
 
 namespace {
 
@@ -16,32 +19,33 @@ QSqlDatabase connectionByName(const QString &name)
     return db;
 }
 
-// Prepares the statement and binds every :name it uses. A name without a
-// value is an error here: the driver would silently send NULL.
-QSqlQuery prepared(const QString &connection, const QString &sql, const QHash<QString, QVariant> &params)
+// Statements go straight to the server through the client library under
+// the program's connection: one round trip, and the rows stay in the
+// client library's buffer until the dataset is closed.
+PGconn *handleOf(const QString &connection)
 {
-    QSqlQuery q(connectionByName(connection));
-    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    q.setForwardOnly(true);
-    const QStringList names = parameterNames(sql);
-    if (names.isEmpty())
-        return q;
-    if (!q.prepare(sql))
-        throw DbError(q.lastError().text(), sql);
-    for (const QString &name : names) {
-        const auto it = params.constFind(name.toLower());
-        if (it == params.constEnd())
-            throw DbError(QStringLiteral("Не задано значение параметра :%1").arg(name), sql);
-        q.bindValue(QLatin1Char(':') + name, it.value());
-    }
-    return q;
+    QSqlDatabase db = connectionByName(connection);
+    const QVariant handle = db.driver()->handle();
+    // Qt names the handle's type after the client library's struct.
+    if (!handle.isValid() || (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        throw DbError(QStringLiteral("Подключение не к PostgreSQL"));
+    PGconn *conn = *static_cast<PGconn *const *>(handle.data());
+    if (!conn)
+        throw DbError(QStringLiteral("Нет подключения к базе данных"));
+    return conn;
 }
 
-void run(QSqlQuery &q, const QString &sql, bool preparedAlready)
+PGresult *runStatement(const QString &connection, const QString &sql)
 {
-    const bool ok = preparedAlready ? q.exec() : q.exec(sql);
-    if (!ok)
-        throw DbError(q.lastError().text(), sql);
+    PGconn *conn = handleOf(connection);
+    PGresult *result = PQexec(conn, sql.toUtf8().constData());
+    const ExecStatusType status = PQresultStatus(result);
+    if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK && status != PGRES_EMPTY_QUERY) {
+        const QString message = QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(conn)).trimmed();
+        PQclear(result);
+        throw DbError(message, sql);
+    }
+    return result;
 }
 
 bool sameValue(const QVariant &a, const QVariant &b)
@@ -81,18 +85,22 @@ bool likeMatch(QStringView text, QStringView pattern)
 
 } // namespace
 
-QStringList parameterNames(const QString &sql)
+namespace {
+
+// Walks the statement and calls `found` for every :name outside quoted text,
+// comments and "::" casts, with the name's place and length (colon included).
+template<typename Found>
+void scanParameters(const QString &sql, Found found)
 {
-    QStringList names;
     const qsizetype n = sql.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = sql[i];
-        if (c == u'\'' || c == u'"') { // skip quoted text
+        if (c == u'\'' || c == u'"') { // quoted text or a quoted name
             const QChar quote = c;
             for (++i; i < n && sql[i] != quote; ++i) {}
             continue;
         }
-        if (c == u'-' && i + 1 < n && sql[i + 1] == u'-') { // comment to end of line
+        if (c == u'-' && i + 1 < n && sql[i + 1] == u'-') { // comment to the end of the line
             while (i < n && sql[i] != u'\n')
                 ++i;
             continue;
@@ -106,14 +114,73 @@ QStringList parameterNames(const QString &sql)
         qsizetype j = i + 1;
         while (j < n && (sql[j].isLetterOrNumber() || sql[j] == u'_'))
             ++j;
-        if (j > i + 1) {
-            const QString name = sql.mid(i + 1, j - i - 1);
-            if (!names.contains(name, Qt::CaseInsensitive))
-                names << name;
-        }
+        if (j > i + 1)
+            found(i, j - i);
         i = j - 1;
     }
+}
+
+// A value as an SQL literal that means the same whatever the session's
+// settings: dates in ISO form, numbers with ".", text quoted.
+QString literal(const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return QStringLiteral("NULL");
+    switch (value.metaType().id()) {
+    case QMetaType::QDate:
+        return QLatin1Char('\'') + value.toDate().toString(Qt::ISODate) + QLatin1Char('\'');
+    case QMetaType::QDateTime:
+        return QLatin1Char('\'') + value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('\'');
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const QString number = value.metaType().id() == QMetaType::Double || value.metaType().id() == QMetaType::Float
+            ? SqlText::number(value.toDouble())
+            : value.toString();
+        // A negative number after "-" would start a comment.
+        return number.startsWith(QLatin1Char('-')) ? QLatin1Char('(') + number + QLatin1Char(')') : number;
+    }
+    default:
+        return SqlText::quoted(value.toString());
+    }
+}
+
+} // namespace
+
+QStringList parameterNames(const QString &sql)
+{
+    QStringList names;
+    scanParameters(sql, [&](qsizetype at, qsizetype length) {
+        const QString name = sql.mid(at + 1, length - 1);
+        if (!names.contains(name, Qt::CaseInsensitive))
+            names << name;
+    });
     return names;
+}
+
+QString withParameters(const QString &sql, const QHash<QString, QVariant> &params)
+{
+    QString out;
+    out.reserve(sql.size() + 64);
+    qsizetype copied = 0;
+    scanParameters(sql, [&](qsizetype at, qsizetype length) {
+        const QString name = sql.mid(at + 1, length - 1).toLower();
+        const auto it = params.constFind(name);
+        if (it == params.constEnd())
+            throw DbError(QStringLiteral("Не задано значение параметра :%1").arg(name), sql);
+        out += QStringView(sql).mid(copied, at - copied);
+        out += literal(it.value());
+        copied = at + length;
+    });
+    out += QStringView(sql).mid(copied);
+    return out;
 }
 
 Dataset::Dataset(QObject *parent) : QObject(parent) {}
@@ -141,21 +208,10 @@ void Dataset::open()
 {
     if (m_open)
         return;
-    const bool hasParams = !parameterNames(m_sql).isEmpty();
-    QSqlQuery q = prepared(m_connection, m_sql, m_params);
-    run(q, m_sql, hasParams);
-
+    auto rows = std::make_shared<const ResultRows>(runStatement(m_connection, withParameters(m_sql, m_params)));
     QStringList fields;
-    const QSqlRecord rec = q.record();
-    for (int i = 0; i < rec.count(); ++i)
-        fields << rec.fieldName(i);
-    QVector<QVector<QVariant>> rows;
-    while (q.next()) {
-        QVector<QVariant> row(rec.count());
-        for (int i = 0; i < rec.count(); ++i)
-            row[i] = q.value(i);
-        rows.append(std::move(row));
-    }
+    for (int i = 0; i < rows->columnCount(); ++i)
+        fields << rows->columnName(i);
     m_fields = fields;
     m_rows = std::move(rows);
     m_open = true;
@@ -167,7 +223,7 @@ void Dataset::close()
     if (!m_open)
         return;
     m_open = false;
-    m_rows.clear();
+    m_rows.reset();
     m_visible.clear();
     m_current = -1;
     Q_EMIT rowsReset();
@@ -217,7 +273,7 @@ QVariant Dataset::valueAt(int row, int column) const
 {
     if (row < 0 || row >= m_visible.size() || column < 0 || column >= m_fields.size())
         return {};
-    return m_rows[m_visible[row]][column];
+    return m_rows->value(m_visible[row], column);
 }
 
 QVariant Dataset::valueAt(int row, const QString &field) const
@@ -231,7 +287,7 @@ bool Dataset::locate(const QString &field, const QVariant &value)
     if (column < 0)
         return false;
     for (int row = 0; row < m_visible.size(); ++row) {
-        if (sameValue(m_rows[m_visible[row]][column], value)) {
+        if (sameValue(m_rows->value(m_visible[row], column), value)) {
             setRecNo(row + 1);
             return true;
         }
@@ -332,7 +388,7 @@ bool Dataset::matches(int row, const QVector<Condition> &conds) const
     for (const Condition &c : conds) {
         if (c.column < 0)
             return false;
-        const QVariant &v = m_rows[row][c.column];
+        const QVariant v = m_rows->value(row, c.column);
         switch (c.kind) {
         case Condition::Like:
             if (v.isNull() || !likeMatch(v.toString(), c.value))
@@ -355,10 +411,10 @@ void Dataset::applyFilter()
 {
     m_visible.clear();
     if (m_open) {
-        m_visible.reserve(m_rows.size());
+        m_visible.reserve(rowTotal());
         const bool on = m_filtered && !m_filter.trimmed().isEmpty();
         const QVector<Condition> conds = on ? parseFilter() : QVector<Condition>();
-        for (int row = 0; row < m_rows.size(); ++row)
+        for (int row = 0; row < rowTotal(); ++row)
             if (!on || matches(row, conds))
                 m_visible.append(row);
     }
@@ -369,19 +425,14 @@ void Dataset::applyFilter()
 
 int Command::execute()
 {
-    const bool hasParams = !parameterNames(m_sql).isEmpty();
-    QSqlQuery q = prepared(m_connection, m_sql, m_params);
-    run(q, m_sql, hasParams);
-    return q.numRowsAffected();
+    const ResultRows result(runStatement(m_connection, withParameters(m_sql, m_params)));
+    return result.affectedRows();
 }
 
 QVariant selectValue(const QString &sql, const QString &connection)
 {
-    QSqlQuery q(connectionByName(connection));
-    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    q.setForwardOnly(true);
-    run(q, sql, false);
-    return q.next() ? q.value(0) : QVariant();
+    const ResultRows result(runStatement(connection, sql));
+    return result.rowCount() > 0 && result.columnCount() > 0 ? result.value(0, 0) : QVariant();
 }
 
 Transaction::Transaction(const QString &connection) : m_connection(connection)
@@ -406,4 +457,65 @@ void Transaction::commit()
     m_done = true;
     if (!db.commit())
         throw DbError(db.lastError().text(), QStringLiteral("commit"));
+}
+
+ResultRows::ResultRows(pg_result *result) : m_result(result) {}
+
+ResultRows::~ResultRows()
+{
+    PQclear(m_result);
+}
+
+int ResultRows::rowCount() const
+{
+    return m_result ? PQntuples(m_result) : 0;
+}
+
+int ResultRows::columnCount() const
+{
+    return m_result ? PQnfields(m_result) : 0;
+}
+
+int ResultRows::affectedRows() const
+{
+    return m_result ? QByteArray(PQcmdTuples(m_result)).toInt() : 0;
+}
+
+QString ResultRows::columnName(int column) const
+{
+    return QString::fromUtf8(PQfname(m_result, column));
+}
+
+bool ResultRows::isNull(int row, int column) const
+{
+    return PQgetisnull(m_result, row, column);
+}
+
+QString ResultRows::text(int row, int column) const
+{
+    return QString::fromUtf8(PQgetvalue(m_result, row, column), PQgetlength(m_result, row, column));
+}
+
+QVariant ResultRows::value(int row, int column) const
+{
+    if (PQgetisnull(m_result, row, column))
+        return QVariant(QMetaType::fromType<QString>());
+    const char *raw = PQgetvalue(m_result, row, column);
+    const int length = PQgetlength(m_result, row, column);
+    // Type numbers of the server's built-in types.
+    switch (PQftype(m_result, column)) {
+    case 16: // bool
+        return raw[0] == 't';
+    case 21: // int2
+    case 23: // int4
+        return QByteArray::fromRawData(raw, length).toInt();
+    case 20: // int8
+        return QByteArray::fromRawData(raw, length).toLongLong();
+    case 1082: // date
+        return QDate::fromString(QString::fromLatin1(raw, length), Qt::ISODate);
+    case 1114: // timestamp
+        return QDateTime::fromString(QString::fromLatin1(raw, length).left(19), Qt::ISODate);
+    default: // numeric and floating values stay exact decimal text
+        return QString::fromUtf8(raw, length);
+    }
 }

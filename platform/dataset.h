@@ -5,6 +5,34 @@
 #include <QVariant>
 #include <QVector>
 #include <QHash>
+#include <memory>
+
+struct pg_result;
+
+// The rows of one statement as the server sent them: kept as they are and
+// turned into values only when a value is asked for.
+class ResultRows
+{
+public:
+    explicit ResultRows(pg_result *result = nullptr);
+    ~ResultRows();
+    ResultRows(const ResultRows &) = delete;
+    ResultRows &operator=(const ResultRows &) = delete;
+
+    int rowCount() const;
+    int columnCount() const;
+    int affectedRows() const; // of an insert, update or delete
+    QString columnName(int column) const;
+    // Integers as int or qlonglong, dates as QDate, timestamps as QDateTime,
+    // booleans as bool, numeric and floating columns as exact decimal text,
+    // everything else as text; NULL as a null QVariant.
+    QVariant value(int row, int column) const;
+    QString text(int row, int column) const;
+    bool isNull(int row, int column) const;
+
+private:
+    pg_result *m_result;
+};
 
 // The name of the program's one database connection.
 inline constexpr const char *kMainConnection = "ADO_DB";
@@ -102,7 +130,8 @@ private:
     QHash<QString, QVariant> m_params;
     bool m_open = false;
     QStringList m_fields;
-    QVector<QVector<QVariant>> m_rows;
+    std::shared_ptr<const ResultRows> m_rows;
+    int rowTotal() const { return m_rows ? m_rows->rowCount() : 0; }
     QVector<int> m_visible;
     int m_current = -1;
     QString m_filter;
@@ -134,8 +163,14 @@ private:
 QVariant selectValue(const QString &sql, const QString &connection = QString::fromLatin1(kMainConnection));
 
 // The names of the :parameters of a statement, in order of first use, outside
-// quoted text and "::" casts.
+// quoted text, comments and "::" casts.
 QStringList parameterNames(const QString &sql);
+
+// The statement with every :parameter replaced by its value as a literal
+// (text quoted, dates in ISO form, numbers with "."). One round trip instead
+// of prepare, execute and deallocate. Throws DbError for a name without a
+// value: it would otherwise silently become NULL.
+QString withParameters(const QString &sql, const QHash<QString, QVariant> &params);
 
 // Work that must happen together or not at all. Rolled back when destroyed
 // without commit(), so an exception between the statements undoes them.

@@ -37,6 +37,29 @@ private Q_SLOTS:
         QCOMPARE(::parameterNames(sql), names);
     }
 
+    void valuesBecomeLiterals_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("date") << QVariant(QDate(2026, 12, 7)) << "select :v::date::text" << "2026-12-07";
+        QTest::newRow("text with quote") << QVariant(QStringLiteral("О'Нил \\ д")) << "select :v" << "О'Нил \\ д";
+        QTest::newRow("negative after minus") << QVariant(-5) << "select 1-:v" << "6";
+        QTest::newRow("double") << QVariant(2.9628) << "select :v::text" << "2.9628";
+        QTest::newRow("null") << QVariant() << "select coalesce(:v::text, 'пусто')" << "пусто";
+        QTest::newRow("quoted name untouched") << QVariant(1) << "select to_char(:v, '99') || ':v'" << "  1:v";
+    }
+    void valuesBecomeLiterals()
+    {
+        QFETCH(QVariant, value);
+        QFETCH(QString, sql);
+        QFETCH(QString, expected);
+        Dataset ds(sql);
+        ds.setParam(QStringLiteral("v"), value);
+        ds.open();
+        QCOMPARE(ds.valueAt(0, 0).toString(), expected);
+    }
+
     void unboundParameterIsAnError()
     {
         // A missing value must not turn silently into NULL.
