@@ -6,6 +6,12 @@
 #include "Unit5.h"
 #include "Unit23.h"
 #include "Unit6.h"
+#include "Unit15.h"
+#include "Unit16.h"
+#include "Unit17.h"
+#include "Unit18.h"
+#include "Unit20.h"
+#include "Unit21.h"
 
 #include <QSqlDatabase>
 
@@ -22,6 +28,12 @@ bool createWindows(const QStringList &arguments)
     Form4 = new TForm4(Form1);
     Form5 = new TForm5(Form1);
     Form11 = new TForm11(Form1);
+    Form18 = new TForm18;
+    Form21 = new TForm21;
+    Form15 = new TForm15;
+    Form16 = new TForm16;
+    Form17 = new TForm17;
+    Form20 = new TForm20;
     // -- windows: end
     return true;
 }
@@ -29,6 +41,18 @@ bool createWindows(const QStringList &arguments)
 void destroyWindows()
 {
     // -- destroy: begin
+    delete Form20;
+    Form20 = nullptr;
+    delete Form17;
+    Form17 = nullptr;
+    delete Form16;
+    Form16 = nullptr;
+    delete Form15;
+    Form15 = nullptr;
+    delete Form21;
+    Form21 = nullptr;
+    delete Form18;
+    Form18 = nullptr;
     delete Form11;
     Form11 = nullptr;
     delete Form5;
