@@ -113,9 +113,9 @@ QStringList PlacedBand::texts() const
         if (item.kind == PlacedItem::Text)
             order << &item;
     std::stable_sort(order.begin(), order.end(), [](const PlacedItem *a, const PlacedItem *b) {
-        if (std::abs(a->rect.top() - b->rect.top()) > 0.01)
-            return a->rect.top() < b->rect.top();
-        return a->rect.left() < b->rect.left();
+        if (std::abs(a->y - b->y) > 0.01f)
+            return a->y < b->y;
+        return a->x < b->x;
     });
     QStringList out;
     for (const PlacedItem *item : order)
@@ -444,23 +444,23 @@ private:
         pb.items.reserve(cb.elements.size() + 3);
         const QRectF whole(m_left, top, m_width, band.height());
         if (band.background.isValid())
-            pb.items.append({PlacedItem::Fill, 0, whole, QString(), band.background});
+            pb.items.append(PlacedItem(PlacedItem::Fill, 0, whole, QString(), band.background));
         if (band.lineAbove)
-            pb.items.append({PlacedItem::Line, 0, QRectF(m_left, top, m_width, 0), QString(), QColor()});
+            pb.items.append(PlacedItem(PlacedItem::Line, 0, QRectF(m_left, top, m_width, 0)));
         if (band.lineBelow)
-            pb.items.append({PlacedItem::Line, 0, QRectF(m_left, top + band.height(), m_width, 0), QString(), QColor()});
+            pb.items.append(PlacedItem(PlacedItem::Line, 0, QRectF(m_left, top + band.height(), m_width, 0)));
         for (const CompiledElement &ce : cb.elements) {
             const Element &e = *ce.element;
             const QRectF r = e.rect().translated(m_left, top);
             if (e.kind() == Element::Line) {
-                pb.items.append({PlacedItem::Line, 0, r, QString(), QColor()});
+                pb.items.append(PlacedItem(PlacedItem::Line, 0, r));
                 continue;
             }
             const TextStyle &style = e.style();
             if (style.fill.isValid())
-                pb.items.append({PlacedItem::Fill, 0, r, QString(), style.fill});
+                pb.items.append(PlacedItem(PlacedItem::Fill, 0, r, QString(), style.fill));
             if (style.frame)
-                pb.items.append({PlacedItem::Frame, 0, r, QString(), QColor()});
+                pb.items.append(PlacedItem(PlacedItem::Frame, 0, r));
             QString text;
             switch (e.kind()) {
             case Element::Label: text = e.caption(); break;
@@ -468,7 +468,7 @@ private:
             case Element::Field: text = fieldText(ce); break;
             case Element::Line: break;
             }
-            pb.items.append({PlacedItem::Text, ce.style, r, text, QColor()});
+            pb.items.append(PlacedItem(PlacedItem::Text, ce.style, r, text));
         }
         m_doc.pages.last().bands.append(std::move(pb));
         if (band.kind() != BandKind::PageFooter)

@@ -189,15 +189,27 @@ private:
     QVector<QVariantList> m_rows;
 };
 
-// What preparing puts on a page.
+// What preparing puts on a page. Kept small: a year's report has millions.
 struct PlacedItem
 {
     enum Kind : quint8 { Text, Fill, Frame, Line };
-    Kind kind = Text;
-    quint16 style = 0;   // index into Document::styles (Text)
-    QRectF rect;         // millimetres from the paper's top left corner
+
+    PlacedItem() = default;
+    PlacedItem(Kind k, quint16 s, const QRectF &r, const QString &t = {}, const QColor &c = {})
+        : text(t), x(float(r.x())), y(float(r.y())), w(float(r.width())), h(float(r.height())),
+          color(c.isValid() ? c.rgba() : 0), style(s), kind(k)
+    {
+    }
+
+    // Millimetres from the paper's top left corner.
+    QRectF rect() const { return QRectF(x, y, w, h); }
+    QColor fill() const { return QColor::fromRgba(color); }
+
     QString text;
-    QColor color;        // Fill
+    float x = 0, y = 0, w = 0, h = 0;
+    QRgb color = 0;      // Fill
+    quint16 style = 0;   // index into Document::styles (Text)
+    Kind kind = Text;
 };
 
 struct PlacedBand

@@ -77,13 +77,13 @@ void Document::paintPage(QPainter &painter, int pageIndex) const
     for (const PlacedBand &band : pages[pageIndex].bands)
         for (const PlacedItem &item : band.items)
             if (item.kind == PlacedItem::Fill)
-                painter.fillRect(toDevice(item.rect), item.color);
+                painter.fillRect(toDevice(item.rect()), item.fill());
 
     int currentFont = -1;
     painter.setPen(thin);
     for (const PlacedBand &band : pages[pageIndex].bands) {
         for (const PlacedItem &item : band.items) {
-            const QRectF r = toDevice(item.rect);
+            const QRectF r = toDevice(item.rect());
             switch (item.kind) {
             case PlacedItem::Fill:
                 break;

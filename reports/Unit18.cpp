@@ -136,6 +136,7 @@ void TForm18::runReport(int kind)
         PeriodReports::prepare(r, DTPicker1->date(), DTPicker2->date(), RadioGroup1->itemIndex());
     }
     r.form->preview(this);
+    r.form->releasePages();
 }
 
 void TForm18::Button1Click()

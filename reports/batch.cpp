@@ -161,7 +161,9 @@ int runReportBatch(const QStringList &arguments, const BatchConnector &connect)
                 ~Closer() { query->close(); }
             } closer{r.query};
             PeriodReports::prepare(r, from, to, productKind);
-            if (!r.form->document().savePdf(file, &why))
+            const bool saved = r.form->document().savePdf(file, &why);
+            r.form->releasePages();
+            if (!saved)
                 throw Failure{why, 1};
         } else {
             Spreadsheet::XlsxApplication application;

@@ -5,6 +5,7 @@ ReportForm::ReportForm(QObject *parent) : QObject(parent) {}
 
 const Report::Document &ReportForm::prepare()
 {
+    m_document = Report::Document(); // the old pages go before the new ones come
     const Report::DatasetSource rows(*m_query);
     m_document = Report::prepare(m_layout, rows);
     return m_document;
@@ -25,3 +26,8 @@ void addPageFooter(Report::Layout &layout)
 }
 
 } // namespace ReportLook
+
+void ReportForm::releasePages()
+{
+    m_document = Report::Document();
+}

@@ -22,6 +22,8 @@ public:
     void preview(QWidget *parent = nullptr);
     // The prepared pages.
     const Report::Document &document() const { return m_document; }
+    // Lets the prepared pages go (a year's report holds hundreds of MB).
+    void releasePages();
 
     Report::Layout &layout() { return m_layout; }
     Dataset *query() const { return m_query; }
