@@ -10,8 +10,11 @@
 #include "batch.h"
 #include "dataset.h"
 #include "periodreports.h"
+#include "modal.h"
 #include "reportfixture.h"
 
+#include <QDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -359,6 +362,18 @@ void TestReportLayouts::hoursByDay()
                              + line(QStringLiteral("Петров П.П."), {{10, "8"}, {11, "8"}, {30, "2"}}, QStringLiteral("18"))
                              + line(QStringLiteral("Сидоров С."), {{12, "0"}}, QStringLiteral("0"))
                              + QStringLiteral("pageFooter: 1\n"));
+
+    // Its preview shows the whole page.
+    int previews = 0;
+    {
+        Modal::Scope scope([&](QDialog *dialog) {
+            const auto *view = dialog->findChild<QPrintPreviewWidget *>();
+            previews += view && view->zoomMode() == QPrintPreviewWidget::FitInView;
+            return 0;
+        });
+        form.preview();
+    }
+    QCOMPARE(previews, 1);
 
     // The header repeats at the top of every page.
     form.H_Tabel->close();
