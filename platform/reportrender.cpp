@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
@@ -23,6 +24,10 @@ namespace Report {
 
 QString reportFontFamily()
 {
+    // Laying out pages needs no fonts: without a GUI application (a
+    // command-line tool) the name is only recorded for later painting.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return QStringLiteral("Liberation Sans");
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
         for (const char *candidate : {"Liberation Sans", "Arimo", "DejaVu Sans"})
