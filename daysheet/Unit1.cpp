@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -155,6 +156,24 @@ TForm1::TForm1(QWidget *parent) : QDialog(parent)
     for (QPushButton *b : {Button1, Button2, Button3, Button8, Button5, Button4})
         b->setAutoDefault(false);
     Button5->setEnabled(false);
+
+    // Keys for the foreman who works from the keyboard.
+    const auto key = [this](const QKeySequence &sequence, const std::function<void()> &action, QWidget *guard) {
+        auto *shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, [action, guard] {
+            if (guard->isEnabled())
+                action();
+        });
+    };
+    key(Qt::Key_Insert, [this] { Button1->click(); }, Button1);
+    key(QKeySequence(Qt::SHIFT | Qt::Key_Insert), [this] { N21->trigger(); }, Button1);
+    key(Qt::Key_F2, [this] { Button2->click(); }, Button2);
+    key(Qt::Key_Delete, [this] { Button3->click(); }, Button3);
+    key(Qt::Key_F5, [this] { Button8->click(); }, Button8);
+    Button1->setToolTip(QStringLiteral("Новая позиция (Insert). Правая кнопка мыши или Shift+Insert — копия выбранной"));
+    Button2->setToolTip(QStringLiteral("Изменить выбранную позицию (F2)"));
+    Button3->setToolTip(QStringLiteral("Удалить выбранную позицию (Delete)"));
+    Button8->setToolTip(QStringLiteral("Перечитать списки (F5)"));
 
     PopupMenu1 = new QMenu(this);
     N21 = PopupMenu1->addAction(QStringLiteral("Копия"));
@@ -424,6 +443,7 @@ void TForm1::Button3Click()
     }
     {
         Transaction tx;
+        HoursSheet::lockWorkerMonths({{workerId, day}});
         DataModule6->DelSmena.setSql(QStringLiteral("delete from accounts_dep.smena where id=") + QString::number(id));
         DataModule6->DelSmena.execute();
         HoursSheet::updateDayCell(workerId, shift, day);

@@ -1,5 +1,7 @@
 #include "hourssheet.h"
 
+#include <algorithm>
+
 namespace HoursSheet {
 namespace {
 
@@ -29,16 +31,24 @@ std::optional<int> positionHours(int workerId, int shift, const QDate &day, cons
     return control.intValue(QStringLiteral("tim"));
 }
 
+void lockWorkerMonths(const QVector<WorkerMonth> &months, const QString &connection)
+{
+    QVector<std::pair<int, int>> keys;
+    for (const WorkerMonth &m : months)
+        keys.append({m.workerId, m.day.year() * 100 + m.day.month()});
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    for (const auto &[worker, month] : keys)
+        selectValue(QStringLiteral("select pg_advisory_xact_lock(") + n(worker) + QStringLiteral(", ") + n(month)
+                        + QStringLiteral(")"),
+                    connection);
+}
+
 void updateDayCell(int workerId, int shift, const QDate &day, const QString &connection)
 {
     // One writer at a time per worker and month, so that two copies saving
-    // at once never make a second row nor write a stale sum. The lock ends
-    // with the caller's transaction.
-    Dataset lock;
-    lock.setConnectionName(connection);
-    lock.addSql(QStringLiteral("select pg_advisory_xact_lock(") + n(workerId) + QStringLiteral(", ")
-                + n(day.year() * 100 + day.month()) + QStringLiteral(")"));
-    lock.open();
+    // at once never make a second row nor write a stale sum.
+    lockWorkerMonths({{workerId, day}}, connection);
 
     Dataset control;
     control.setConnectionName(connection);

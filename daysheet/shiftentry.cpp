@@ -54,23 +54,6 @@ QString whereSame(const Position &p)
         + QStringLiteral("', 'DD.MM.YYYY') and smena=") + n(p.shift);
 }
 
-// The lock that HoursSheet::updateDayCell takes for a worker and month; taken
-// here first, for every worker and month the save touches, in one order.
-void lockWorkerMonths(QVector<std::pair<int, int>> keys, const QString &connection)
-{
-    std::sort(keys.begin(), keys.end());
-    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-    for (const auto &[worker, month] : keys)
-        selectValue(QStringLiteral("select pg_advisory_xact_lock(") + n(worker) + QStringLiteral(", ") + n(month)
-                        + QStringLiteral(")"),
-                    connection);
-}
-
-int yearMonth(const QDate &d)
-{
-    return d.year() * 100 + d.month();
-}
-
 } // namespace
 
 bool needsColour(const QString &operationText)
@@ -132,10 +115,10 @@ Outcome save(const Position &p, std::optional<int> changeId, const std::optional
     const bool moves = previous && previous->workerId > 0 && previous->date.isValid() && !(*previous == here);
 
     Transaction tx(connection);
-    QVector<std::pair<int, int>> keys{{p.workerId, yearMonth(p.date)}};
+    QVector<HoursSheet::WorkerMonth> months{{p.workerId, p.date}};
     if (moves)
-        keys.append({previous->workerId, yearMonth(previous->date)});
-    lockWorkerMonths(keys, connection);
+        months.append({previous->workerId, previous->date});
+    HoursSheet::lockWorkerMonths(months, connection);
 
     // Another copy may have saved the same position since the user's check.
     if (selectValue(duplicateSql(p, changeId.value_or(0)), connection).toInt() > 0)

@@ -4,7 +4,9 @@
 #include <QDate>
 #include <QDateTime>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <algorithm>
 
 DatasetModel::DatasetModel(Dataset *dataset, QVector<GridColumn> columns, QObject *parent)
     : QAbstractTableModel(parent), m_columns(std::move(columns))
@@ -130,8 +132,13 @@ void DBGrid::bindDataset(Dataset *dataset)
     m_model->setCellStyle(m_style);
     setModel(m_model);
     delete old;
+    // A column is never narrower than its bold title: the set widths were
+    // chosen for a smaller screen font.
+    QFont bold = horizontalHeader()->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
     for (int i = 0; i < m_columns.size(); ++i) {
-        setColumnWidth(i, m_columns[i].width);
+        setColumnWidth(i, std::max(m_columns[i].width, metrics.horizontalAdvance(m_columns[i].title) + 12));
         setColumnHidden(i, !m_columns[i].visible);
     }
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,

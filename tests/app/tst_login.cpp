@@ -1,4 +1,5 @@
 #include "Unit1.h"
+#include "Unit18.h"
 #include "Unit23.h"
 #include "Unit6.h"
 #include "dbgrid.h"
@@ -71,15 +72,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("word");
         // add, change, delete, shifts, weekend, refresh, list, date, books menu, timesheet menu
         QTest::addColumn<QString>("enabled");
-        QTest::newRow("full access") << "7348" << "1111111111";
-        QTest::newRow("payroll office") << "vilgut" << "0000000000";
-        QTest::newRow("master") << "truvell" << "1001111100";
-        QTest::newRow("storekeeper") << "gelvo" << "0001111100";
+        // summary reports: by workers, by products, detailed by workers, detailed by products, export, kind
+        QTest::addColumn<QString>("reports");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("full access") << "7348" << "1111111111" << "111111" << 0;
+        QTest::newRow("payroll office") << "vilgut" << "0000000000" << "111111" << 0;
+        QTest::newRow("master") << "truvell" << "1001111100" << "000101" << 0;
+        QTest::newRow("storekeeper") << "gelvo" << "0001111100" << "000100" << 1;
     }
     void rights()
     {
         QFETCH(QString, word);
         QFETCH(QString, enabled);
+        QFETCH(QString, reports);
+        QFETCH(int, kind);
         Msg::Recorder boxes;
         login(QStringLiteral(" ") + word + QStringLiteral(" "));
         QCOMPARE(shown, QList<QDialog *>{Form1});
@@ -94,6 +100,15 @@ private Q_SLOTS:
         for (bool s : states)
             got += s ? QLatin1Char('1') : QLatin1Char('0');
         QCOMPARE(got, enabled);
+        const bool reportStates[] = {Form18->Button4->isEnabled(), Form18->Button2->isEnabled(), Form18->Button1->isEnabled(),
+                                     Form18->Button3->isEnabled(), Form18->Button6->isEnabled(),
+                                     Form18->RadioGroup1->isEnabled()};
+        got.clear();
+        for (bool s : reportStates)
+            got += s ? QLatin1Char('1') : QLatin1Char('0');
+        QCOMPARE(got, reports);
+        QCOMPARE(Form18->RadioGroup1->itemIndex(), kind);
+        QVERIFY(Form18->Button5->isEnabled());
         // Always usable.
         QVERIFY(f->N7->menuAction()->isEnabled() && f->N5->isEnabled() && f->Button4->isEnabled());
         QCOMPARE(f->RoleText, word);
