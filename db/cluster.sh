@@ -60,12 +60,28 @@ sock_dir_of() {
     printf '/tmp/tabel-%s' "$hash"
 }
 
-# Sets ABS, DATA, LOG and SOCK for cluster folder $1.
+# True when the user postgres can enter every parent folder of $1.
+reachable_by_postgres() {
+    local p="$1"
+    while [[ "$p" != "/" ]]; do
+        p="$(dirname "$p")"
+        runuser -u postgres -- test -x "$p" || return 1
+    done
+}
+
+# Sets ABS, HOME_DIR, DATA, LOG and SOCK for cluster folder $1. As root, when
+# the user postgres cannot reach DIR (a checkout in a private folder, as a CI
+# clone may be), the cluster lives in /var/tmp under a name derived from DIR
+# instead, and DIR/cluster-location says where.
 setup_paths() {
     [[ -n "${1:-}" ]] || usage
     ABS="$(abs_dir "$1")"
-    DATA="$ABS/data"
-    LOG="$ABS/log"
+    HOME_DIR="$ABS"
+    if [[ $EUID -eq 0 ]] && getent passwd postgres >/dev/null && ! reachable_by_postgres "$ABS"; then
+        HOME_DIR="/var/tmp/tabel-cluster-$(printf '%s' "$ABS" | md5sum | cut -c1-10)"
+    fi
+    DATA="$HOME_DIR/data"
+    LOG="$HOME_DIR/log"
     SOCK="$(sock_dir_of "$ABS")"
 }
 
@@ -95,22 +111,17 @@ make_sock_dir() {
 }
 
 prepare_dir() {
-    mkdir -p "$ABS"
+    mkdir -p "$ABS" "$HOME_DIR"
     if [[ $EUID -eq 0 ]]; then
         getent passwd postgres >/dev/null || die "running as root needs the user postgres (package postgresql)"
-        # postgres must be able to reach DIR through every parent folder.
-        local p="$ABS"
-        while [[ "$p" != "/" ]]; do
-            p="$(dirname "$p")"
-            if ! runuser -u postgres -- test -x "$p"; then
-                die "the user postgres cannot enter $p (a parent of $ABS); allow it (chmod o+x $p) or put the cluster elsewhere"
-            fi
-        done
+        if [[ "$HOME_DIR" != "$ABS" ]]; then
+            printf '%s\n' "$HOME_DIR" >"$ABS/cluster-location"
+        fi
         if [[ ! -d "$DATA" ]]; then
-            chown postgres:postgres "$ABS"
+            chown postgres:postgres "$HOME_DIR"
         fi
     fi
-    as_owner test -w "$ABS" || die "$ABS is not writable by the cluster's owner"
+    as_owner test -w "$HOME_DIR" || die "$HOME_DIR is not writable by the cluster's owner"
 }
 
 init_cluster() {
