@@ -5,17 +5,14 @@
 #include "dbgrid.h"
 #include "modal.h"
 #include "refbookstext.h"
-#include "searchbox.h"
 #include "sqltext.h"
 #include "unitprice.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm4 *Form4 = nullptr;
 
@@ -23,66 +20,33 @@ namespace {
 const QString kNotYet = QStringLiteral("Правка операций и цен появится в следующей версии программы");
 }
 
-TForm4::TForm4(QWidget *parent) : QDialog(parent)
+TForm4::TForm4(QWidget *parent)
+    : ListWindow({"Form4", QStringLiteral("Операции"), QStringLiteral("Поиск по марке"),
+                  QStringLiteral("Часть марки изделия; стрелки вверх и вниз выбирают строку"), QStringLiteral("Операции"),
+                  {
+                      {QStringLiteral("MARKA"), QStringLiteral("Марка"), 300},
+                      {QStringLiteral("s_caption"), QStringLiteral("Ном. гр. "), 300},
+                      {QStringLiteral("VID"), QStringLiteral("Опреция"), 243},
+                      {QStringLiteral("cena"), QStringLiteral("Цена (min)"), 74, Qt::AlignRight | Qt::AlignVCenter},
+                      {QStringLiteral("nmn"), QStringLiteral("Вид"), 139},
+                      {QStringLiteral("id"), QStringLiteral("id"), 64, Qt::AlignLeft | Qt::AlignVCenter, false},
+                      {QStringLiteral("i_id"), QStringLiteral("i_id"), 64, Qt::AlignLeft | Qt::AlignVCenter, false},
+                      {QStringLiteral("oper_vid"), QStringLiteral("oper_vid"), 64, Qt::AlignLeft | Qt::AlignVCenter, false},
+                      {QStringLiteral("norma"), QStringLiteral("Нормы (шт.)"), 76, Qt::AlignRight | Qt::AlignVCenter},
+                  }},
+                 DataModule6->Oper, parent)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Операции"));
-
-    Label1 = new QLabel(QStringLiteral("&Поиск:"), this);
-    Edit1 = new QLineEdit(this);
-    Edit1->setAccessibleName(QStringLiteral("Поиск по марке"));
-    Edit1->setAccessibleDescription(QStringLiteral("Часть марки изделия; стрелки вверх и вниз выбирают строку"));
-    Label1->setBuddy(Edit1);
-    Edit1->installEventFilter(this);
-
-    DBGrid1 = new DBGrid(this);
-    DBGrid1->setAccessibleName(QStringLiteral("Операции"));
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    DBGrid1->setColumns({
-        {QStringLiteral("MARKA"), QStringLiteral("Марка"), 300},
-        {QStringLiteral("s_caption"), QStringLiteral("Ном. гр. "), 300},
-        {QStringLiteral("VID"), QStringLiteral("Опреция"), 243},
-        {QStringLiteral("cena"), QStringLiteral("Цена (min)"), 74, right},
-        {QStringLiteral("nmn"), QStringLiteral("Вид"), 139},
-        {QStringLiteral("id"), QStringLiteral("id"), 64, left, false},
-        {QStringLiteral("i_id"), QStringLiteral("i_id"), 64, left, false},
-        {QStringLiteral("oper_vid"), QStringLiteral("oper_vid"), 64, left, false},
-        {QStringLiteral("norma"), QStringLiteral("Нормы (шт.)"), 76, right},
-    });
-    DBGrid1->setDataset(&DataModule6->Oper);
-
-    Button1 = new QPushButton(QStringLiteral("Добавить"), this);
-    Button2 = new QPushButton(QStringLiteral("Изменить"), this);
-    Button3 = new QPushButton(QStringLiteral("Удалить"), this);
     Button5 = new QPushButton(QStringLiteral("Excel"), this);
     CheckBox1 = new QCheckBox(QStringLiteral("Цены"), this);
-    Button4 = new QPushButton(QStringLiteral("Выход"), this);
-    Button1->setDefault(true);
     // The export and the price switch belong to the list mode's editing.
     for (QWidget *w : std::initializer_list<QWidget *>{Button5, CheckBox1}) {
         w->setEnabled(false);
         w->setToolTip(kNotYet);
     }
 
-    auto *search = new QHBoxLayout;
-    search->addWidget(Label1);
-    search->addWidget(Edit1, 1);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
-    buttons->addSpacing(16);
-    buttons->addWidget(Button5);
-    buttons->addWidget(CheckBox1);
-    buttons->addStretch();
-    buttons->addWidget(Button4);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(search);
-    layout->addWidget(DBGrid1, 1);
-    layout->addLayout(buttons);
+    extraButtons->addSpacing(16);
+    extraButtons->addWidget(Button5);
+    extraButtons->addWidget(CheckBox1);
 
     setTabOrder(Edit1, DBGrid1);
     setTabOrder(DBGrid1, Button2);
@@ -92,50 +56,13 @@ TForm4::TForm4(QWidget *parent) : QDialog(parent)
     setFixedSize(1190, 560);
 
     connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
-    connect(Button4, &QPushButton::clicked, this, &TForm4::Button4Click);
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, &TForm4::DBGrid1DblClick);
     connect(Edit1, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
 }
 
-void TForm4::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    FormActivate();
-}
-
-void TForm4::FormActivate()
-{
-    if (Edit1->isVisible())
-        Edit1->setFocus();
-}
-
-bool TForm4::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Edit1 && event->type() == QEvent::KeyPress)
-        return SearchBox::handleKey(static_cast<QKeyEvent *>(event), DataModule6->Oper);
-    return QDialog::eventFilter(watched, event);
-}
-
-void TForm4::reject()
-{
-    Button4Click();
-}
-
-void TForm4::Button4Click()
-{
-    done(QDialog::Rejected);
-}
-
 void TForm4::Edit1Change()
 {
-    Dataset &oper = DataModule6->Oper;
-    const QString filter = Refbooks::operationFilter(Edit1->text());
-    if (filter.isEmpty()) {
-        oper.setFiltered(false);
-        return;
-    }
-    oper.setFilter(filter);
-    oper.setFiltered(true);
+    applySearch(Refbooks::operationFilter(Edit1->text()));
 }
 
 void TForm4::setListButtons(bool listMode)

@@ -6,59 +6,23 @@
 #include "messages.h"
 #include "modal.h"
 #include "refbookstext.h"
-#include "searchbox.h"
 
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm5 *Form5 = nullptr;
 
-TForm5::TForm5(QWidget *parent) : QDialog(parent)
+TForm5::TForm5(QWidget *parent)
+    : ListWindow({"Form5", QStringLiteral("Список рабочих"), QStringLiteral("Поиск по ФИО"),
+                  QStringLiteral("Первые буквы фамилии; стрелки вверх и вниз выбирают строку"),
+                  QStringLiteral("Список рабочих"),
+                  {
+                      {QStringLiteral("fio"), QStringLiteral("ФИО"), 300},
+                      {QStringLiteral("s_staffpos_hl"), QStringLiteral("Должность"), 300},
+                  }},
+                 DataModule6->Workers, parent)
 {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Список рабочих"));
-
-    Label1 = new QLabel(QStringLiteral("&Поиск:"), this);
-    Edit1 = new QLineEdit(this);
-    Edit1->setAccessibleName(QStringLiteral("Поиск по ФИО"));
-    Edit1->setAccessibleDescription(QStringLiteral("Первые буквы фамилии; стрелки вверх и вниз выбирают строку"));
-    Label1->setBuddy(Edit1);
-    Edit1->installEventFilter(this);
-
-    DBGrid1 = new DBGrid(this);
-    DBGrid1->setAccessibleName(QStringLiteral("Список рабочих"));
-    DBGrid1->setColumns({
-        {QStringLiteral("fio"), QStringLiteral("ФИО"), 300},
-        {QStringLiteral("s_staffpos_hl"), QStringLiteral("Должность"), 300},
-    });
-    DBGrid1->setDataset(&DataModule6->Workers);
-
-    Button1 = new QPushButton(QStringLiteral("Добавить"), this);
-    Button2 = new QPushButton(QStringLiteral("Изменить"), this);
-    Button3 = new QPushButton(QStringLiteral("Удалить"), this);
-    Button4 = new QPushButton(QStringLiteral("Выход"), this);
-    Button1->setDefault(true);
-
-    auto *search = new QHBoxLayout;
-    search->addWidget(Label1);
-    search->addWidget(Edit1, 1);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
-    buttons->addStretch();
-    buttons->addWidget(Button4);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(search);
-    layout->addWidget(DBGrid1, 1);
-    layout->addLayout(buttons);
-
     setTabOrder(Edit1, DBGrid1);
     setTabOrder(DBGrid1, Button1);
     setTabOrder(Button1, Button2);
@@ -71,50 +35,13 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm5::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TForm5::Button4Click);
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, &TForm5::Button2Click);
     connect(Edit1, &QLineEdit::textChanged, this, &TForm5::Edit1Change);
 }
 
-void TForm5::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    FormActivate();
-}
-
-void TForm5::FormActivate()
-{
-    if (Edit1->isVisible())
-        Edit1->setFocus();
-}
-
-bool TForm5::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Edit1 && event->type() == QEvent::KeyPress)
-        return SearchBox::handleKey(static_cast<QKeyEvent *>(event), DataModule6->Workers);
-    return QDialog::eventFilter(watched, event);
-}
-
-void TForm5::reject()
-{
-    Button4Click();
-}
-
-void TForm5::Button4Click()
-{
-    done(QDialog::Rejected);
-}
-
 void TForm5::Edit1Change()
 {
-    Dataset &workers = DataModule6->Workers;
-    const QString filter = Refbooks::workerFilter(Edit1->text());
-    if (filter.isEmpty()) {
-        workers.setFiltered(false);
-        return;
-    }
-    workers.setFilter(filter);
-    workers.setFiltered(true);
+    applySearch(Refbooks::workerFilter(Edit1->text()));
 }
 
 void TForm5::OpenList()

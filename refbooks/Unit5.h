@@ -1,33 +1,20 @@
 #pragma once
 
-#include <QDialog>
-#include <functional>
+#include "listwindow.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class DBGrid;
+#include <functional>
 
 // The worker list ("Список рабочих") over the data module's Workers: the
 // workers reference book in list mode (tag 0), and the worker picker of the
 // shift-entry dialog (picking mode 1) and of the maintenance-work dialog
 // (picking mode 24).
-class TForm5 : public QDialog
+class TForm5 : public ListWindow
 {
     Q_OBJECT
 public:
     explicit TForm5(QWidget *parent = nullptr);
 
-    // The mode lives in the window tag: 0 list, 1 and 24 picking.
-    int Tag = 0;
-
-    DBGrid *DBGrid1;
-    QPushButton *Button1; // "Добавить"
-    QPushButton *Button2; // "Изменить" / "Выбрать"
-    QPushButton *Button3; // "Удалить"
-    QPushButton *Button4; // "Выход"
-    QLineEdit *Edit1;     // search box
-    QLabel *Label1;
+    // The mode lives in Tag: 0 list, 1 and 24 picking.
 
     // Where a pick in picking mode 24 goes (the maintenance-work dialog sets
     // it): the worker's id and trimmed name.
@@ -45,14 +32,7 @@ public Q_SLOTS:
     void Button1Click();
     void Button2Click();
     void Button3Click();
-    void Button4Click();
     void Edit1Change();
-    void FormActivate();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void reject() override;
 
 private:
     void pick();
