@@ -14,11 +14,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const Bench::Target target = Bench::targetFromArguments(QCoreApplication::arguments().mid(1));
-    QString error;
-    if (!Connection::openMainConnection(target.database, target.server, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
+    Bench::openProgramConnection(target);
     PGconn *raw = Bench::rawConnection(target);
 
     const QDate busy = selectValue(QStringLiteral(

@@ -22,6 +22,15 @@ Target targetFromArguments(const QStringList &arguments)
     return {arguments[0], arguments[1]};
 }
 
+void openProgramConnection(const Target &target)
+{
+    QString error;
+    if (!Connection::openMainConnection(target.database, target.server, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::exit(1);
+    }
+}
+
 pg_conn *rawConnection(const Target &target)
 {
     const QByteArray info = QStringLiteral("dbname=%1 host=%2 port=5432 user=sys password=pelvuxa")

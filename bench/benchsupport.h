@@ -19,6 +19,9 @@ struct Target {
 };
 Target targetFromArguments(const QStringList &arguments); // exits with usage on error
 
+// Opens the program's own connection to the target; exits on failure.
+void openProgramConnection(const Target &target);
+
 // A libpq connection with the program's account; exits on failure.
 pg_conn *rawConnection(const Target &target);
 

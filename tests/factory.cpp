@@ -63,3 +63,13 @@ int Factory::position(const Position &p)
                       .arg(p.hours)
                       .arg(quoted(p.ok)));
 }
+
+QVariant Factory::hoursCell(int worker, int shift, const QDate &day) const
+{
+    return m_db.value(QStringLiteral("select d%1 from accounts_dep.h_tabel where w_id=%2 and smena=%3 and month=%4 and year=%5")
+                          .arg(day.day())
+                          .arg(worker)
+                          .arg(shift)
+                          .arg(day.month())
+                          .arg(day.year()));
+}

@@ -33,6 +33,10 @@ public:
     };
     int position(const Position &p);
 
+    // The day cell of a worker's shift row of the hours sheet (null when
+    // empty or when there is no row).
+    QVariant hoursCell(int worker, int shift, const QDate &day) const;
+
 private:
     int insert(const QString &sql);
     const TestDb &m_db;

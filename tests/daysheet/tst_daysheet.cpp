@@ -47,13 +47,7 @@ class TestDaySheet : public QObject
         return out;
     }
 
-    QVariant cell(int worker, int shift, int day)
-    {
-        return db.value(QStringLiteral("select d%1 from accounts_dep.h_tabel where w_id=%2 and smena=%3 and month=12 and year=2026")
-                            .arg(day)
-                            .arg(worker)
-                            .arg(shift));
-    }
+    QVariant cell(int worker, int shift, int day) { return f.hoursCell(worker, shift, QDate(2026, 12, day)); }
 
 private Q_SLOTS:
     void initTestCase()

@@ -114,13 +114,7 @@ class TestShiftEntry : public QObject
     int lastId() { return db.value(QStringLiteral("select max(id) from accounts_dep.smena")).toInt(); }
     int positions() { return db.value(QStringLiteral("select count(*) from accounts_dep.smena")).toInt(); }
 
-    QVariant cell(int worker, int day, int shift = 1)
-    {
-        return db.value(QStringLiteral("select d%1 from accounts_dep.h_tabel where w_id=%2 and smena=%3 and month=12 and year=2026")
-                            .arg(day)
-                            .arg(worker)
-                            .arg(shift));
-    }
+    QVariant cell(int worker, int day, int shift = 1) { return f.hoursCell(worker, shift, QDate(2026, 12, day)); }
 
 private Q_SLOTS:
     void initTestCase()
